@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -205,6 +206,76 @@ TEST(MultiSinkLoggerTest,
       EXPECT_EQ(sink->deliveries.back().text, "again");
     }
   }
+}
+
+TEST(MultiSinkLoggerTest, SinkMayUseTheLevelAndLogDroppedMessagesFromWrite) {
+  std::shared_ptr<MultiSinkLogger> logger;
+  std::vector<LogLevel> seen;
+  auto reentrant = std::make_shared<testing::CallbackSink>(
+      [&](LogLevel, std::string_view message) {
+        seen.push_back(logger->getLevel());
+        logger->log(LogLevel::Trace, "below the minimum");  // dropped, no lock
+        if (message == "raise") {
+          logger->setLevel(LogLevel::Error);
+        }
+      });
+  auto recorder = std::make_shared<RecordingSink>();
+  logger = std::make_shared<MultiSinkLogger>(
+      MultiSinkLogger::SinkList{reentrant, recorder});
+
+  logger->log(LogLevel::Info, "raise");
+  logger->log(LogLevel::Warn, "now dropped");
+  logger->log(LogLevel::Error, "kept");
+
+  EXPECT_EQ(seen, (std::vector<LogLevel>{LogLevel::Info, LogLevel::Error}));
+  ASSERT_EQ(recorder->deliveries.size(), 2U);
+  EXPECT_EQ(recorder->deliveries[0].text, "raise");
+  EXPECT_EQ(recorder->deliveries[1].text, "kept");
+}
+
+TEST(MultiSinkLoggerTest, AcceptedLogFromInsideASinkThrowsInsteadOfHanging) {
+  std::vector<std::string> journal;
+  MultiSinkLogger* logger = nullptr;
+  bool letEscape = false;
+  std::vector<std::error_code> caught;
+  auto reentrant =
+      std::make_shared<testing::CallbackSink>([&](LogLevel, std::string_view) {
+        if (letEscape) {
+          logger->log(LogLevel::Info, "inner");
+          return;
+        }
+        try {
+          logger->log(LogLevel::Info, "inner");
+        } catch (const std::system_error& error) {
+          caught.push_back(error.code());
+        }
+      });
+  auto before = std::make_shared<RecordingSink>("before", &journal);
+  auto after = std::make_shared<RecordingSink>("after", &journal);
+  MultiSinkLogger owned({before, reentrant, after});
+  logger = &owned;
+
+  // Caught in the sink: the outer delivery goes on, the inner one never starts.
+  owned.log(LogLevel::Info, "outer");
+  ASSERT_EQ(caught.size(), 1U);
+  EXPECT_EQ(caught[0], std::errc::resource_deadlock_would_occur);
+  EXPECT_EQ(journal, (std::vector<std::string>{"before:outer", "after:outer"}));
+
+  // Not caught: it reaches the caller like any sink exception, and the lock
+  // is released.
+  letEscape = true;
+  journal.clear();
+  try {
+    owned.log(LogLevel::Info, "outer");
+    ADD_FAILURE() << "the inner log did not throw";
+  } catch (const std::system_error& error) {
+    EXPECT_EQ(error.code(), std::errc::resource_deadlock_would_occur);
+  }
+  EXPECT_EQ(journal, (std::vector<std::string>{"before:outer"}));
+  letEscape = false;
+  journal.clear();
+  std::thread([&] { owned.log(LogLevel::Info, "again"); }).join();
+  EXPECT_EQ(journal, (std::vector<std::string>{"before:again", "after:again"}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #define TAVIK_COMMON_TESTS_RECORDING_SINK_H
 
 #include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -54,6 +55,20 @@ class RecordingSink final : public ILogSink {
  private:
   std::string name;
   std::vector<std::string>* journal = nullptr;
+};
+
+// Runs a callback on every write(), for sinks that call back into the logger.
+class CallbackSink final : public ILogSink {
+ public:
+  using Callback = std::function<void(LogLevel, std::string_view)>;
+  explicit CallbackSink(Callback onWrite) : callback(std::move(onWrite)) {}
+
+  void write(LogLevel level, std::string_view message) override {
+    callback(level, message);
+  }
+
+ private:
+  Callback callback;
 };
 
 }  // namespace tavik::common::testing

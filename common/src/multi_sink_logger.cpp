@@ -1,5 +1,6 @@
 #include "tavik/common/multi_sink_logger.h"
 
+#include <mutex>
 #include <utility>
 
 namespace tavik::common {
@@ -16,7 +17,7 @@ MultiSinkLogger::~MultiSinkLogger() {
 }
 
 void MultiSinkLogger::deliver(LogLevel level, std::string_view message) {
-  const std::lock_guard<std::mutex> lock(mutex);
+  const std::lock_guard<ErrorCheckingMutex> lock(mutex);
   for (const auto& sink : sinks) {
     if (sink) {
       sink->write(level, message);

@@ -3,10 +3,10 @@
 
 #include <atomic>
 #include <memory>
-#include <mutex>
 #include <string_view>
 #include <vector>
 
+#include "tavik/common/error_checking_mutex.h"
 #include "tavik/common/log_level.h"
 #include "tavik/common/log_sink.h"
 #include "tavik/common/logger.h"
@@ -18,8 +18,11 @@ namespace tavik::common {
 // hand-out, so all sinks see accepted messages in the same order. The level
 // check, setLevel() and getLevel() take no lock and may run on any thread at
 // any time; a sink's exception leaves log() unchanged with the lock released,
-// and later sinks miss that message. The logger owns one handle per list
-// entry (null entries are skipped) and allocates and copies nothing to log.
+// and later sinks miss that message. A sink that logs an accepted message
+// through the logger calling it gets std::system_error
+// (resource_deadlock_would_occur) instead of a hang, and no sink sees that
+// inner message. The logger owns one handle per list entry (null entries are
+// skipped) and allocates and copies nothing to log.
 class MultiSinkLogger final : public ILogger {
  public:
   using SinkList = std::vector<std::shared_ptr<ILogSink>>;
@@ -56,7 +59,7 @@ class MultiSinkLogger final : public ILogger {
 
   SinkList sinks;
   std::atomic<LogLevel> minLevel{LogLevel::Info};
-  std::mutex mutex;
+  ErrorCheckingMutex mutex;
 };
 
 }  // namespace tavik::common
