@@ -1,31 +1,16 @@
-// Counts every call of the global operator new in this program, to show that
-// logging itself never allocates, whatever the message length and whether the
-// message is dropped or accepted.
+// Shows that logging itself never allocates, whatever the message length and
+// whether the message is dropped or accepted.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstddef>
-#include <cstdlib>
 #include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
+#include "allocation_counter.h"
 #include "tavik/common/log_sink.h"
 #include "tavik/common/multi_sink_logger.h"
-
-namespace {
-std::atomic<std::size_t> allocations{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(size == 0 ? 1 : size)) {
-    return p;
-  }
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t /*size*/) noexcept { std::free(p); }
 
 namespace tavik::common {
 namespace {
@@ -51,14 +36,14 @@ TEST(AllocationTest, LoggingNeverAllocates) {
   MultiSinkLogger logger({sink, nullptr, sink});
   ILogger& viaInterface = logger;
 
-  const std::size_t before = allocations.load();
+  const std::size_t before = testing::allocationCount();
   for (const std::string& message : messages) {
     logger.log(LogLevel::Debug, message);        // dropped
     viaInterface.log(LogLevel::Trace, message);  // dropped
     logger.log(LogLevel::Info, message);         // accepted, first lock too
     viaInterface.log(static_cast<LogLevel>(99), message);  // accepted
   }
-  const std::size_t during = allocations.load() - before;
+  const std::size_t during = testing::allocationCount() - before;
 
   EXPECT_EQ(during, 0U);
   EXPECT_EQ(sink->calls, 4 * std::size(lengths));
@@ -71,9 +56,9 @@ TEST(AllocationTest, LoggingNeverAllocates) {
 
 TEST(AllocationTest, TheCounterSeesAllocations) {
   // A direct call, which unlike a new-expression cannot be optimised away.
-  const std::size_t before = allocations.load();
+  const std::size_t before = testing::allocationCount();
   ::operator delete(::operator new(64));
-  EXPECT_EQ(allocations.load(), before + 1);
+  EXPECT_EQ(testing::allocationCount(), before + 1);
 }
 
 }  // namespace
