@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   auto second = std::make_shared<RecordingSink>();
   MultiSinkLogger logger({first, nullptr, second});
 
-  std::int32_t minimum = static_cast<std::int32_t>(LogLevel::Info);
+  auto minimum = static_cast<std::int32_t>(LogLevel::Info);
   std::vector<Expected> expected;
   Reader in(data, size);
   while (!in.empty()) {

@@ -2,7 +2,7 @@
 // test compiles the program's source into itself, with its entry point
 // renamed, to reach the class without changing the program.
 #define main multi_sink_logger_check_main
-#include "main.cpp"
+#include "main.cpp"  // NOLINT(bugprone-suspicious-include)
 #undef main
 
 #include <gtest/gtest.h>

@@ -168,7 +168,7 @@ TEST(MultiSinkLoggerTest, ReleasesSinksFirstToLastAndOnlyItsOwnHandles) {
     ~Tracked() override { log.push_back(name); }
     Tracked(const Tracked&) = delete;
     Tracked& operator=(const Tracked&) = delete;
-    void write(LogLevel, std::string_view) override {}
+    void write(LogLevel /*level*/, std::string_view /*message*/) override {}
     std::string name;
     std::vector<std::string>& log;
   };

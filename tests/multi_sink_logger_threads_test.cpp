@@ -15,7 +15,18 @@
 namespace tavik::common {
 namespace {
 
+using testing::Delivery;
 using testing::RecordingSink;
+
+// The same views at the same levels, in the same order.
+void expectSameSequence(const std::vector<Delivery>& actual,
+                        const std::vector<Delivery>& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (std::size_t k = 0; k < expected.size(); ++k) {
+    ASSERT_EQ(actual[k].data, expected[k].data) << "entry " << k;
+    ASSERT_EQ(actual[k].level, expected[k].level) << "entry " << k;
+  }
+}
 
 // Several threads log through one logger to sinks that take no lock of their
 // own, while another thread keeps changing and reading the minimum level.
@@ -84,16 +95,11 @@ TEST(MultiSinkLoggerThreadsTest,
   levelChanger.join();
   EXPECT_EQ(badLevels.load(), 0U);
 
-  // All sinks saw the same sequence, view for view.
-  const auto& first = sinks[0]->deliveries;
   for (std::size_t s = 1; s < kSinks; ++s) {
-    const auto& other = sinks[s]->deliveries;
-    ASSERT_EQ(other.size(), first.size()) << "sink " << s;
-    for (std::size_t k = 0; k < first.size(); ++k) {
-      ASSERT_EQ(other[k].data, first[k].data) << "sink " << s << " entry " << k;
-      ASSERT_EQ(other[k].level, first[k].level);
-    }
+    SCOPED_TRACE(s);
+    expectSameSequence(sinks[s]->deliveries, sinks[0]->deliveries);
   }
+  const auto& first = sinks[0]->deliveries;
 
   // Each thread's messages arrive once each, in the thread's own order, with
   // their level and bytes intact; none of its Warn messages is missing.

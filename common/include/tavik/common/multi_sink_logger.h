@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tavik/common/error_checking_mutex.h"
+#include "tavik/common/export.h"
 #include "tavik/common/log_level.h"
 #include "tavik/common/log_sink.h"
 #include "tavik/common/logger.h"
@@ -23,7 +24,7 @@ namespace tavik::common {
 // (resource_deadlock_would_occur) instead of a hang, and no sink sees that
 // inner message. The logger owns one handle per list entry (null entries are
 // skipped) and allocates and copies nothing to log.
-class MultiSinkLogger final : public ILogger {
+class TAVIK_COMMON_EXPORT MultiSinkLogger final : public ILogger {
  public:
   using SinkList = std::vector<std::shared_ptr<ILogSink>>;
 
