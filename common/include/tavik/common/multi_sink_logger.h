@@ -2,6 +2,7 @@
 #define TAVIK_COMMON_MULTI_SINK_LOGGER_H
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -14,16 +15,14 @@
 
 namespace tavik::common {
 
-// Hands every message whose level is not below the minimum level (Info at
-// first) to each sink of an ordered list, under one lock held for the whole
-// hand-out, so all sinks see accepted messages in the same order. The level
-// check, setLevel() and getLevel() take no lock and may run on any thread at
-// any time; a sink's exception leaves log() unchanged with the lock released,
-// and later sinks miss that message. A sink that logs an accepted message
-// through the logger calling it gets std::system_error
-// (resource_deadlock_would_occur) instead of a hang, and no sink sees that
-// inner message. The logger owns one handle per list entry (null entries are
-// skipped) and allocates and copies nothing to log.
+// Hands each message at or above the minimum level (Info at first) to every
+// sink of an ordered list, in list order, under one lock held for the whole
+// hand-out; null entries are skipped. The level check, setLevel() and
+// getLevel() take no lock and are safe from any thread, and a sink's exception
+// leaves log() unchanged with the lock released, later sinks missing that
+// message. An accepted log() from inside one of this logger's own sinks throws
+// std::system_error (resource_deadlock_would_occur) instead of hanging. Owns
+// one shared handle per list entry, and allocates and copies nothing to log.
 class TAVIK_COMMON_EXPORT MultiSinkLogger final : public ILogger {
  public:
   using SinkList = std::vector<std::shared_ptr<ILogSink>>;
