@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <memory>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "allocation_counter.h"
